@@ -2,9 +2,11 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QUrl>
 #include <QWebEngineView>
 
 class QPrinter;
+class QWebEngineLoadingInfo;
 class LocalPageSchemeHandler;
 
 // The preview browser: shows a local file as HTML whatever its extension, "about:"
@@ -33,6 +35,10 @@ Q_SIGNALS:
     void newWindowRefused();
 
 private:
+    void loadAddress(const QUrl &url, const QString &address);
+    void onLoadingChanged(const QWebEngineLoadingInfo &info);
+
     LocalPageSchemeHandler *m_handler;
     QString m_lastAddress;
+    QUrl m_lastUrl; // what m_lastAddress was turned into, to recognise its failure
 };

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QMap>
 #include <QString>
 #include <QUrl>
 #include <QWebEngineUrlSchemeHandler>
@@ -39,8 +40,9 @@ private:
     struct Page {
         QByteArray charset;
         QByteArray content;
-        bool fromMemory = false;
+        bool hasContent = false; // serve content instead of reading the file
     };
-    QHash<QString, Page> m_pages;
+    QHash<QString, Page> m_pages;     // by cleaned absolute path
+    QMap<quint64, Page> m_memoryPages; // by number; only the newest few are kept
     quint64 m_memoryCounter = 0;
 };

@@ -4,7 +4,12 @@
 #include <QPlainTextEdit>
 #include <QString>
 
+#include <vector>
+
+class QMimeData;
 class QPrinter;
+class QTextCharFormat;
+class QTextCursor;
 
 // One run of formatted text for the selected-rich-text operation.
 struct RichTextRun {
@@ -18,8 +23,9 @@ struct RichTextRun {
 
 // The source editor presents its text as the document model: line breaks are CR LF,
 // positions count CR LF as two characters, and every text set reads back identical
-// (lone LF, lone CR, NUL and characters outside the BMP included). The widget shows a
-// CR LF pair as one block break; the exact text is kept beside the widget's document.
+// (lone LF, lone CR, NUL and characters outside the BMP included). The widget shows
+// every line break (CR LF, lone CR, lone LF) as one block break; the exact text is
+// kept beside the widget's document.
 class SourceEditor : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -64,11 +70,52 @@ Q_SIGNALS:
     void changed();
 
 private:
+    // The widget's own handling, adjusted to the model: Return and Shift+Return insert
+    // a CR LF, the undo/redo keys are left to the program's own history, a copy carries
+    // the exact text and a paste inserts CR LF line breaks.
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    QMimeData *createMimeDataFromSelection() const override;
+    void insertFromMimeData(const QMimeData *source) override;
+
+    // Where a replacement was drawn: the document position and the exact text shown
+    // there (it may include a lone CR or LF on either side of the replaced range).
+    struct Rendered {
+        int documentStart = 0;
+        QString text;
+    };
+    // The line breaks of a stretch of text in document order: how many, and which of
+    // them (counted from 0) are a lone CR or LF.
+    struct Breaks {
+        int count = 0;
+        QList<int> lone;
+    };
+
     void onContentsChange(int from, int charsRemoved, int charsAdded);
     int toDocumentPosition(int modelPosition) const;
     int toModelPosition(int documentPosition) const;
-    void replaceRange(int modelStart, int modelLength, const QString &text);
+    int normalized(int modelPosition) const;
+    int loneBreaksBefore(int block) const;
+    Rendered replaceRange(int modelStart, int modelLength, const QString &text);
+    void replaceBreaks(int first, int removed, const Breaks &added);
+    Breaks insertModelText(QTextCursor &cursor, QStringView text, const QTextCharFormat &format);
+    void markShownCharacters(int documentStart, QStringView text);
+    QString modelTextOf(int documentFrom, int documentTo, Breaks *breaks, QList<int> *recoveredPairs) const;
+    void resyncAll();
+    void insertLineBreak();
+    void setSelectionFromModel(int anchor, int position);
+    void mergeSelectionFormat(const QTextCharFormat &format);
+    void shiftPendingPairs(int at, int removed, int added);
+    void joinPendingPairs();
 
     QString m_text;           // the exact text
     int m_programmatic = 0;   // >0 while the adapter itself edits the widget's document
+    // Every line break is a block break; these are the numbers of the blocks ended by a
+    // lone CR or LF (one model character instead of two), in order.
+    std::vector<int> m_loneBreaks;
+    int m_breakCount = 0;     // block breaks in the document as last synchronised
+    // CR LF pairs that typing brought together while they are still drawn as two block
+    // breaks; they are joined into one once the edit has finished.
+    QList<int> m_pendingPairs;
+    bool m_joinQueued = false;
 };

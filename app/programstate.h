@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// Variables every window of the program shares.
+struct ProgramState {
+    QString DocumentPath;  // full path of the document; the untitled one is "tmp.htm" in the program folder
+    qint16 UndoMode = 1;   // 0 no undo, 1 history in files, 2 history in memory
+};

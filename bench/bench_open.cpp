@@ -56,7 +56,8 @@ int main(int argc, char *argv[])
     ScriptedInteraction script;
     Form1 form(script.interaction(), store, dir.path());
     form.load(std::nullopt);
-    QTest::qWaitForWindowExposed(&form);
+    if (!QTest::qWaitForWindowExposed(&form))
+        return 1;
     std::vector<double> opens;
     for (int i = 0; i < 7; ++i) {
         form.FileNew();

@@ -28,7 +28,8 @@ int child(int argc, char *argv[], QElapsedTimer &sinceMain)
     ScriptedInteraction script;
     Form1 form(script.interaction(), store, dir.path());
     form.load(std::nullopt);
-    QTest::qWaitForWindowExposed(&form);
+    if (!QTest::qWaitForWindowExposed(&form))
+        return 1;
     const double shown = sinceMain.nsecsElapsed() / 1e6;
     std::printf("%.1f\n", shown);
     std::fflush(stdout);

@@ -50,7 +50,8 @@ void measure(const char *label, qsizetype bytes, int presses)
     ScriptedInteraction script;
     Form1 form(script.interaction(), store, dir.path());
     form.load(document);
-    QTest::qWaitForWindowExposed(&form);
+    if (!QTest::qWaitForWindowExposed(&form))
+        return;
     form.Check1->click();
     form.Text2->setFocus();
     form.Text2->setSelStart(int(form.Text2->text().size() / 2));

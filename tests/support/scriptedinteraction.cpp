@@ -66,9 +66,12 @@ Interaction ScriptedInteraction::interaction()
             m_unexpected << QStringLiteral("prompt: ") + r.label;
             return std::nullopt;
         }
-        auto answer = m_prompts.front();
+        const bool answered = m_prompts.front().has_value();
+        const QString text = m_prompts.front().value_or(QString());
         m_prompts.pop_front();
-        return answer;
+        if (!answered)
+            return std::nullopt;
+        return text;
     };
     i.fileDialog = [this](QWidget *, const FileDialogRequest &r, FileDialogState &state) -> std::optional<QString> {
         Asked a;

@@ -106,6 +106,7 @@ private:
     void addRecentFile(const QString &path);
     void deleteHistoryFiles();
     void showMessage(const QString &text, MessageIcon icon);
+    std::optional<QString> askForFile(FileDialogMode mode, const QString &filter);
 
     Interaction m_interaction;
     SettingsStore &m_settings;

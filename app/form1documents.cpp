@@ -18,6 +18,15 @@ namespace {
 const QString overwriteQuestion = QStringLiteral("内容が変更されています。上書き保存しますか？");
 }
 
+std::optional<QString> Form1::askForFile(FileDialogMode mode, const QString &filter)
+{
+    // One dialog state for all of them: the last name and filter carry over.
+    FileDialogRequest request;
+    request.mode = mode;
+    request.filter = filter;
+    return m_interaction.fileDialog(this, request, CommonDialog1);
+}
+
 void Form1::showMessage(const QString &text, MessageIcon icon)
 {
     MessageRequest request;
@@ -82,10 +91,7 @@ void Form1::openDocument(const QString &path, const QString &title)
 
 void Form1::FileOpen()
 {
-    FileDialogRequest request;
-    request.mode = FileDialogMode::Open;
-    request.filter = openFilter;
-    const std::optional<QString> chosen = m_interaction.fileDialog(this, request, CommonDialog1);
+    const std::optional<QString> chosen = askForFile(FileDialogMode::Open, openFilter);
     if (!chosen || !AskToSave(overwriteQuestion))
         return;
     openDocument(*chosen, windowTitleFor(fileNameOfPath(*chosen, nativePathStyle())));
@@ -133,10 +139,7 @@ bool Form1::fileSa()
 
 bool Form1::FileName()
 {
-    FileDialogRequest request;
-    request.mode = FileDialogMode::Save;
-    request.filter = openFilter;
-    const std::optional<QString> chosen = m_interaction.fileDialog(this, request, CommonDialog1);
+    const std::optional<QString> chosen = askForFile(FileDialogMode::Save, openFilter);
     if (!chosen || !writeDocument(*chosen))
         return false;
     const QString newPreviewFile = *chosen + QStringLiteral("$.tmp");
@@ -153,10 +156,7 @@ bool Form1::FileName()
 
 void Form1::FilePaste()
 {
-    FileDialogRequest request;
-    request.mode = FileDialogMode::Open;
-    request.filter = pasteFilter;
-    const std::optional<QString> chosen = m_interaction.fileDialog(this, request, CommonDialog1);
+    const std::optional<QString> chosen = askForFile(FileDialogMode::Open, pasteFilter);
     if (!chosen)
         return;
     Text2->setSelText(ReadTextFile(*chosen));
@@ -164,10 +164,7 @@ void Form1::FilePaste()
 
 void Form1::FilePasteRTF()
 {
-    FileDialogRequest request;
-    request.mode = FileDialogMode::Open;
-    request.filter = pasteRtfFilter;
-    const std::optional<QString> chosen = m_interaction.fileDialog(this, request, CommonDialog1);
+    const std::optional<QString> chosen = askForFile(FileDialogMode::Open, pasteRtfFilter);
     if (!chosen)
         return;
     Text2->setSelRichText(readRichText(ReadTextFile(*chosen), DocumentEncoding));

@@ -6,6 +6,8 @@
 #include "pathrules.h"
 #include "settingsstore.h"
 #include "sourceeditor.h"
+#include "tagbars.h"
+#include "tagbuttons.h"
 #include "textfile.h"
 #include "windowtitle.h"
 
@@ -13,6 +15,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -35,6 +38,7 @@ Form1::Form1(Interaction interaction, SettingsStore &settings, QString programFo
     , m_executablePath(QCoreApplication::applicationFilePath())
 {
     setObjectName(QStringLiteral("Form1"));
+    History.historyFolder = chooseHistoryFolder(m_programFolder);
     createControls();
     connectMenus();
     // Design size of the client area: 9420 x 8280 twips.
@@ -54,6 +58,10 @@ void Form1::createControls()
     SSTab1 = new QTabWidget(m_client);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->setGeometry(twipsRect(0, 0, 9375, 1065));
+    Palette = BuildTagPalette(SSTab1, m_client);
+    // The attribute bars fill the band between the tabs and the editor, left of the
+    // two check boxes.
+    Palette.bars->move(0, twipsToPixels(1065));
 
     Check1 = new QCheckBox(QStringLiteral("リアルタイムで表示"), m_client);
     Check1->setObjectName(QStringLiteral("Check1"));
@@ -109,6 +117,9 @@ void Form1::connectMenus()
     connect(menu.FilePasteRTF, &QAction::triggered, this, &Form1::FilePasteRTF);
     connect(menu.focustoText, &QAction::triggered, this, [this] { Text2->setFocus(); });
     connect(menu.mmKaku, &QAction::triggered, this, [this] { RefreshPreview(PreviewTrigger::Command); });
+    connect(menu.mmHensyu, &QMenu::aboutToShow, this, &Form1::updateUndoItems);
+    connect(menu.Modosu, &QAction::triggered, this, &Form1::EditUndo);
+    connect(menu.ModoYarinao, &QAction::triggered, this, &Form1::EditRedo);
 }
 
 void Form1::splashMessage(const QString &message, bool pump)
@@ -132,7 +143,8 @@ void Form1::load(const std::optional<QString> &commandLine)
     splashMessage(QStringLiteral("フォームの読み込み中"), false);
 
     RealTimePreview = false;
-    SuppressSnapshot = false;
+    SelectFirstListItems(Palette);
+    History.SuppressSnapshot = false;
 
     splashMessage(QStringLiteral("最近使ったﾌｧｲﾙの読み取り中"), true);
     RecentFiles = readRecentFiles(m_settings);
@@ -140,9 +152,12 @@ void Form1::load(const std::optional<QString> &commandLine)
 
     splashMessage(QStringLiteral("ｶｽﾀﾏｲｽﾞﾀｸﾞの読み取り中"), false);
     CustomTags = readCustomTagTexts(m_settings);
+    showCustomBoxes();
     Program.UndoMode = readUndoMode(m_settings);
 
     splashMessage(QStringLiteral("ﾀｸﾞの定義中"), true);
+    FillTagTables(Tags);
+    ConnectTagButtons(Palette, *Text2, Tags);
 
     LayoutMainWindow();
 
@@ -164,8 +179,12 @@ void Form1::load(const std::optional<QString> &commandLine)
         Text2->setText(content.text);
         setWindowTitle(untitledWindowTitle());
         RefreshPreview(PreviewTrigger::Command);
-        WriteTextFile(ProgramFolderFile(m_programFolder, QStringLiteral("modo0.tmp"), nativePathStyle()), Text2->text());
+        if (!History.historyFolder.isEmpty())
+            WriteTextFile(historyFilePath(History, 0), Text2->text(), TextEncoding::System, Unencodable::Refuse,
+                          FileSync::Fast);
     }
+    // Until the Edit menu first opens, its items already say what Ctrl+Z would do.
+    updateUndoItems();
 
     splashMessage(QString(), true);
     m_splash->close();
@@ -177,6 +196,41 @@ void Form1::Text2_Change()
 {
     if (RealTimePreview)
         RefreshPreview(PreviewTrigger::Change);
+    TakeSnapshot(History, Program.UndoMode, Text2->text());
+}
+
+void Form1::updateUndoItems()
+{
+    menu.Modosu->setEnabled(undoEnabled(History, Program.UndoMode));
+    menu.ModoYarinao->setEnabled(redoEnabled(History, Program.UndoMode));
+}
+
+void Form1::EditUndo()
+{
+    Text2->setText(Undo(History, Program.UndoMode, Text2->text()));
+}
+
+void Form1::EditRedo()
+{
+    Redo(History, [this](const QString &text) { Text2->setText(text); });
+}
+
+void Form1::showCustomBoxes()
+{
+    Palette.Text1[0]->setText(CustomTags.pair0Open);
+    Palette.Text3[0]->setText(CustomTags.pair0Close);
+    Palette.Text1[1]->setText(CustomTags.pair1Open);
+    Palette.Text3[1]->setText(CustomTags.pair1Close);
+    Palette.Text4->setText(CustomTags.single);
+}
+
+void Form1::readCustomBoxes()
+{
+    CustomTags.pair0Open = Palette.Text1[0]->text();
+    CustomTags.pair0Close = Palette.Text3[0]->text();
+    CustomTags.pair1Open = Palette.Text1[1]->text();
+    CustomTags.pair1Close = Palette.Text3[1]->text();
+    CustomTags.single = Palette.Text4->text();
 }
 
 bool Form1::RefreshPreview(PreviewTrigger trigger)
@@ -189,19 +243,14 @@ bool Form1::RefreshPreview(PreviewTrigger trigger)
     return ::RefreshPreview(*WebBrowser1, source, trigger);
 }
 
-void Form1::deleteHistoryFiles()
-{
-    for (const char *name : {"modo3.tmp", "modo2.tmp", "modo1.tmp", "modo0.tmp"})
-        QFile::remove(ProgramFolderFile(m_programFolder, QString::fromLatin1(name), nativePathStyle()));
-}
-
 void Form1::closeEvent(QCloseEvent *event)
 {
     if (!AskToSave(shutdownQuestionText)) {
         event->ignore();
         return;
     }
-    deleteHistoryFiles();
+    deleteHistoryFiles(History);
+    readCustomBoxes();
     StoredSettings stored;
     stored.recentFiles = RecentFiles;
     stored.customTags = CustomTags;

@@ -5,7 +5,10 @@
 #include "previewrefresh.h"
 #include "programstate.h"
 #include "storedsettings.h"
+#include "tagpalette.h"
+#include "tagtables.h"
 #include "textencoding.h"
+#include "undohistory.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -45,6 +48,7 @@ public:
     QPushButton *Command7 = nullptr;
     QCheckBox *Check1 = nullptr;
     QCheckBox *Check2 = nullptr;
+    TagPalette Palette;
     MainMenu menu;
     QList<QAction *> fileSaikin; // the recent-file entries 1 to RecentCount
 
@@ -53,8 +57,9 @@ public:
     // Main-window variables.
     bool RealTimePreview = false;
     QString PreviewFile;
-    bool SuppressSnapshot = false;
     qint16 RecentCount = 0;
+    TagTables Tags;
+    UndoHistory History; // RedoText, SuppressSnapshot and MemoryUndoBuffer live here
 
     // Captions of the recent-file entries, newest first.
     QStringList RecentFiles;
@@ -83,6 +88,8 @@ public:
     bool ShowPrintDialog(QPrinter &printer);
     void PrintText();
     void PrintBrowse();
+    void EditUndo();
+    void EditRedo();
 
 Q_SIGNALS:
     // A start-up step's progress message, as the splash window shows it.
@@ -104,7 +111,9 @@ private:
     void openDocument(const QString &path, const QString &title);
     void rebuildRecentMenu();
     void addRecentFile(const QString &path);
-    void deleteHistoryFiles();
+    void updateUndoItems();
+    void readCustomBoxes();
+    void showCustomBoxes();
     void showMessage(const QString &text, MessageIcon icon);
     std::optional<QString> askForFile(FileDialogMode mode, const QString &filter);
 

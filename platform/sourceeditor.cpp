@@ -29,6 +29,11 @@ constexpr int kShownCharacter = QTextFormat::UserProperty + 0x5e1;
 // Edits reported over at most this many characters are read one character at a time,
 // which avoids copying a whole (possibly huge) fragment for one keystroke.
 constexpr int kSmallRange = 64;
+// Texts up to this length are shown at once; longer ones start with a first piece
+// that fills any screen and go on in pieces the event loop interleaves with painting.
+constexpr qsizetype kWholeAtOnce = 256 * 1024;
+constexpr qsizetype kFirstPiece = 32 * 1024;
+constexpr qsizetype kPiece = 256 * 1024;
 
 QChar shownAs(QChar c)
 {
@@ -143,6 +148,17 @@ QChar recovered(QChar shown, const QTextCharFormat &format)
     return shownAs(original) == shown ? original : shown;
 }
 
+// End of the piece of at least `size` characters starting at `from`: just after a line
+// feed, so a piece never splits a CR LF pair and the next one starts a fresh line. A
+// text without a line feed after that point goes in whole.
+qsizetype pieceEnd(QStringView text, qsizetype from, qsizetype size)
+{
+    if (text.size() - from <= size)
+        return text.size();
+    const qsizetype feed = text.indexOf(u'\n', from + size);
+    return feed < 0 ? text.size() : feed + 1;
+}
+
 QColor fromModelColor(int color)
 {
     return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
@@ -155,12 +171,30 @@ SourceEditor::SourceEditor(QWidget *parent)
 {
     setUndoRedoEnabled(false);
     connect(document(), &QTextDocument::contentsChange, this, &SourceEditor::onContentsChange);
+    m_fillTimer = new QTimer(this);
+    m_fillTimer->setSingleShot(true);
+    m_fillTimer->setInterval(0);
+    connect(m_fillTimer, &QTimer::timeout, this, &SourceEditor::showNextPiece);
 }
 
-QString SourceEditor::text() const { return m_text; }
+QString SourceEditor::text() const
+{
+    if (!filling())
+        return m_text;
+    if (!m_editedWhileFilling)
+        return m_full;
+    QString whole = m_text;
+    whole += QStringView(m_full).sliced(m_fillFrom);
+    return whole;
+}
 
 void SourceEditor::setText(const QString &text)
 {
+    m_fillTimer->stop();
+    m_full.clear();
+    m_fillFrom = -1;
+    m_editedWhileFilling = false;
+    const qsizetype shown = text.size() <= kWholeAtOnce ? text.size() : pieceEnd(text, 0, kFirstPiece);
     Breaks breaks;
     {
         QScopedValueRollback guard(m_programmatic, m_programmatic + 1);
@@ -171,15 +205,81 @@ void SourceEditor::setText(const QString &text)
         setPlainText(QString()); // resets the widget's own state
         QTextCursor c(document());
         c.beginEditBlock();
-        breaks = insertModelText(c, text, QTextCharFormat());
+        breaks = insertModelText(c, QStringView(text).first(shown), QTextCharFormat());
         c.endEditBlock();
         setTextCursor(QTextCursor(document()));
     }
-    m_text = text;
+    if (shown == text.size()) {
+        m_text = text;
+    } else {
+        m_text = text.first(shown);
+        m_full = text;
+        m_fillFrom = shown;
+        m_fillTimer->start();
+    }
     m_loneBreaks.assign(breaks.lone.begin(), breaks.lone.end());
     m_breakCount = breaks.count;
     m_pendingPairs.clear();
     emit changed();
+}
+
+void SourceEditor::showNextPiece()
+{
+    if (!filling())
+        return;
+    const qsizetype end = pieceEnd(m_full, m_fillFrom, kPiece);
+    appendShown(QStringView(m_full).sliced(m_fillFrom, end - m_fillFrom));
+    m_fillFrom = end;
+    if (end < m_full.size())
+        m_fillTimer->start();
+    else
+        finishFill();
+}
+
+void SourceEditor::ensureFilled()
+{
+    if (!filling())
+        return;
+    m_fillTimer->stop();
+    appendShown(QStringView(m_full).sliced(m_fillFrom));
+    finishFill();
+}
+
+void SourceEditor::finishFill()
+{
+    if (!m_editedWhileFilling)
+        m_text = m_full; // the same text; share it instead of keeping two copies
+    m_full.clear();
+    m_fillFrom = -1;
+    m_editedWhileFilling = false;
+}
+
+void SourceEditor::appendShown(QStringView piece)
+{
+    // The caret stays where it was, also when it stood at the end of the part shown.
+    const QTextCursor caret = textCursor();
+    const bool caretAtEnd = caret.atEnd() || caret.anchor() == document()->characterCount() - 1;
+    const int anchor = caret.anchor();
+    const int position = caret.position();
+    Breaks breaks;
+    {
+        QScopedValueRollback guard(m_programmatic, m_programmatic + 1);
+        QTextCursor c(document());
+        c.movePosition(QTextCursor::End);
+        c.beginEditBlock();
+        breaks = insertModelText(c, piece, QTextCharFormat());
+        c.endEditBlock();
+        if (caretAtEnd) {
+            QTextCursor restored(document());
+            restored.setPosition(anchor);
+            restored.setPosition(position, QTextCursor::KeepAnchor);
+            setTextCursor(restored);
+        }
+    }
+    m_text += piece;
+    for (int lone : breaks.lone)
+        m_loneBreaks.push_back(m_breakCount + lone);
+    m_breakCount += breaks.count;
 }
 
 int SourceEditor::selStart() const
@@ -189,6 +289,7 @@ int SourceEditor::selStart() const
 
 void SourceEditor::setSelStart(int start)
 {
+    ensureFilled();
     const int at = normalized(start);
     setSelectionFromModel(at, at);
 }
@@ -201,6 +302,7 @@ int SourceEditor::selLength() const
 
 void SourceEditor::setSelLength(int length)
 {
+    ensureFilled();
     const int start = selStart();
     const qint64 end = qBound<qint64>(start, qint64(start) + qMax(0, length), m_text.size());
     setSelectionFromModel(start, normalized(int(end)));
@@ -210,6 +312,7 @@ QString SourceEditor::selText() const { return m_text.mid(selStart(), selLength(
 
 void SourceEditor::setSelText(const QString &text)
 {
+    ensureFilled();
     const int start = selStart();
     replaceRange(start, selLength(), text);
     setSelStart(start + int(text.size()));
@@ -218,6 +321,7 @@ void SourceEditor::setSelText(const QString &text)
 
 void SourceEditor::setSelRichText(const QList<RichTextRun> &runs)
 {
+    ensureFilled();
     QString all;
     for (const RichTextRun &run : runs)
         all += run.text;
@@ -333,6 +437,7 @@ void SourceEditor::setControlFontBold(bool bold)
 
 void SourceEditor::moveToCharacter(QChar character, bool forward)
 {
+    ensureFilled();
     const int start = selStart();
     if (forward) {
         const qsizetype found = m_text.indexOf(character, start + selLength());
@@ -357,6 +462,16 @@ void SourceEditor::printSelection(QPrinter *printer) const
 
 bool SourceEditor::event(QEvent *event)
 {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+    case QEvent::InputMethod:
+    case QEvent::ContextMenu:
+        ensureFilled(); // the user edits, selects or moves as in the whole text
+        break;
+    default:
+        break;
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
@@ -365,6 +480,20 @@ bool SourceEditor::event(QEvent *event)
         }
     }
     return QPlainTextEdit::event(event);
+}
+
+bool SourceEditor::viewportEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::Drop:
+    case QEvent::ContextMenu:
+        ensureFilled();
+        break;
+    default:
+        break;
+    }
+    return QPlainTextEdit::viewportEvent(event);
 }
 
 void SourceEditor::keyPressEvent(QKeyEvent *event)
@@ -441,6 +570,8 @@ void SourceEditor::onContentsChange(int from, int charsRemoved, int charsAdded)
     if (QStringView(m_text).mid(modelFrom, modelTo - modelFrom) == added)
         return; // a format change, or a rewrite with the same text
     m_text.replace(modelFrom, modelTo - modelFrom, added);
+    if (filling())
+        m_editedWhileFilling = true;
     replaceBreaks(firstBreak, oldSuffixStart - firstBreak, breaks);
     shiftPendingPairs(modelFrom, modelTo - modelFrom, int(added.size()));
     for (int p : pairs)
@@ -470,6 +601,8 @@ void SourceEditor::resyncAll()
     if (all == m_text)
         return;
     m_text = all;
+    if (filling())
+        m_editedWhileFilling = true;
     emit changed();
 }
 

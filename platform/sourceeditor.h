@@ -10,6 +10,7 @@ class QMimeData;
 class QPrinter;
 class QTextCharFormat;
 class QTextCursor;
+class QTimer;
 
 // One run of formatted text for the selected-rich-text operation.
 struct RichTextRun {
@@ -74,6 +75,7 @@ private:
     // a CR LF, the undo/redo keys are left to the program's own history, a copy carries
     // the exact text and a paste inserts CR LF line breaks.
     bool event(QEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     QMimeData *createMimeDataFromSelection() const override;
     void insertFromMimeData(const QMimeData *source) override;
@@ -107,8 +109,19 @@ private:
     void mergeSelectionFormat(const QTextCharFormat &format);
     void shiftPendingPairs(int at, int removed, int added);
     void joinPendingPairs();
+    // A long text is shown a piece at a time from the event loop, so that it appears at
+    // once; anything that edits or moves beyond the shown part first shows the rest.
+    bool filling() const { return m_fillFrom >= 0; }
+    void showNextPiece();
+    void ensureFilled();
+    void finishFill();
+    void appendShown(QStringView piece);
 
-    QString m_text;           // the exact text
+    QString m_text;           // the exact text, or while filling the part shown so far
+    QString m_full;           // while filling: the whole text as it was set
+    qsizetype m_fillFrom = -1; // while filling: where the part not shown yet starts in m_full
+    bool m_editedWhileFilling = false; // m_text is no longer the start of m_full
+    QTimer *m_fillTimer = nullptr;
     int m_programmatic = 0;   // >0 while the adapter itself edits the widget's document
     // Every line break is a block break; these are the numbers of the blocks ended by a
     // lone CR or LF (one model character instead of two), in order.

@@ -21,7 +21,9 @@ bool RefreshPreview(BrowserView &browser, const PreviewSource &source, PreviewTr
     // Characters the document's encoding cannot hold still show in the page.
     const Unencodable policy = Unencodable::AsCharacterReference;
     const QByteArray charset = charsetName(source.encoding);
-    if (WriteTextFile(source.previewFile, source.text, source.encoding, policy)) {
+    // The preview file is rewritten on every keystroke and is worthless after a crash:
+    // no flush to the disk.
+    if (WriteTextFile(source.previewFile, source.text, source.encoding, policy, FileSync::Fast)) {
         browser.navigateFile(source.previewFile, charset);
         QCoreApplication::processEvents();
         return true;

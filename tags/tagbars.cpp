@@ -4,6 +4,7 @@
 #include "tagpalette.h"
 #include "tagtables.h"
 
+#include <QFont>
 #include <QGridLayout>
 #include <QPushButton>
 
@@ -13,7 +14,9 @@ void buildTagBars(TagPalette &palette, QWidget *parent)
 {
     auto *bars = new QWidget(parent);
     bars->setObjectName(QStringLiteral("TagBars"));
-    bars->setFont(paletteFont());
+    QFont font = paletteFont();
+    font.setPointSizeF(FontPoints);
+    bars->setFont(font);
     auto *grid = new QGridLayout(bars);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(Spacing);

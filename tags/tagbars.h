@@ -4,9 +4,11 @@ struct TagPalette;
 class QWidget;
 
 // Bar button size in pixels: every bar button is the same size, wide enough for the
-// widest attribute word.
+// widest attribute word in the bars' small font. Both rows fit in the band between the
+// tabs and the editor, left of the main window's two check boxes (5400 twips).
 namespace TagBarMetrics {
-inline constexpr int ButtonWidth = 54;
+inline constexpr double FontPoints = 6;
+inline constexpr int ButtonWidth = 39;
 inline constexpr int ButtonHeight = 16;
 inline constexpr int Spacing = 1;
 inline constexpr int Columns = 9;

@@ -72,15 +72,15 @@ QString Undo(UndoHistory &history, int undoMode, const QString &currentText)
     return restored;
 }
 
-QString Redo(UndoHistory &history)
+void Redo(UndoHistory &history, const std::function<void(const QString &)> &setEditorText)
 {
-    QString restored = std::exchange(history.RedoText, QString());
+    // The snapshot the restored text takes goes with the rest of the history.
+    setEditorText(std::exchange(history.RedoText, QString()));
     if (!history.historyFolder.isEmpty()) {
         for (int position = 0; position < 4; ++position)
             QFile::remove(historyFilePath(history, position));
     }
     history.MemoryUndoBuffer.fill(QString());
-    return restored;
 }
 
 bool undoEnabled(const UndoHistory &history, int undoMode)

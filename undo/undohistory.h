@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 // The values of the UndoMode setting; it can change at any time, so every call takes
 // the current one. Switching leaves the other mode's history as it is.
@@ -27,9 +28,9 @@ void TakeSnapshot(UndoHistory &history, int undoMode, const QString &text);
 // raises takes no snapshot. In any mode but files the history in memory is used.
 QString Undo(UndoHistory &history, int undoMode, const QString &currentText);
 
-// Returns the text to set as the editor text (its change takes a snapshot as usual) and
-// empties the history of both modes.
-QString Redo(UndoHistory &history);
+// Sets the editor text back to RedoText (its change notification runs as usual), then
+// empties the history of both modes, that change's snapshot included.
+void Redo(UndoHistory &history, const std::function<void(const QString &)> &setEditorText);
 
 // Whether the Edit menu offers the commands; each call reads the history afresh.
 bool undoEnabled(const UndoHistory &history, int undoMode);

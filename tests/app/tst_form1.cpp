@@ -96,9 +96,10 @@ private Q_SLOTS:
         QCOMPARE(f.Text2->text(), text);
         QCOMPARE(f.WebBrowser1->lastAddress(), f.PreviewFile);
         QVERIFY(QFile::exists(f.PreviewFile));
-        // No untitled start text, so no history file was written by the start-up.
-        QVERIFY(!QFile::exists(s.program(QStringLiteral("modo0.tmp"))));
+        // Loading the document took the first snapshot.
+        QCOMPARE(fileBytes(s.program(QStringLiteral("modo0.tmp"))), text.toUtf8() + "\r\n");
         QVERIFY(s.close());
+        QVERIFY(!QFile::exists(s.program(QStringLiteral("modo0.tmp"))));
         QVERIFY(!QFile::exists(document + QStringLiteral("$.tmp")));
         // The file is left as it was.
         if (exists)

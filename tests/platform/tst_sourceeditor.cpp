@@ -338,6 +338,61 @@ private Q_SLOTS:
         verifyDrawn();
     }
 
+    // A long text reads back whole at once while the widget still shows it in pieces,
+    // whatever line breaks fall on the pieces' edges, and an edit made before the last
+    // piece is in keeps every character.
+    void longTextShownInPieces_data()
+    {
+        QTest::addColumn<QString>("lineEnd");
+        QTest::addColumn<QString>("firstAction");
+        for (const auto &[name, end] : {std::pair("CR LF", "\r\n"), std::pair("LF", "\n"), std::pair("mixed", "")}) {
+            for (const char *action : {"wait", "type at start", "select all", "insertion"})
+                QTest::addRow("%s, %s", name, action) << QString::fromLatin1(end) << QString::fromLatin1(action);
+        }
+    }
+    void longTextShownInPieces()
+    {
+        QFETCH(QString, lineEnd);
+        QFETCH(QString, firstAction);
+        QString text;
+        const QStringList mixed = {QStringLiteral("\r\n"), QStringLiteral("\n"), QStringLiteral("\r"),
+                                   QStringLiteral("\r\n\n"), QStringLiteral("\n\r")};
+        for (int i = 0; text.size() < 1200 * 1000; ++i) {
+            text += QStringLiteral("<td>%1 表</td>").arg(i) + (i % 997 == 5 ? kNul + kEmoji : QString());
+            text += lineEnd.isEmpty() ? mixed[i % mixed.size()] : lineEnd;
+        }
+        editor->setText(text);
+        QCOMPARE(changes->count(), 1);
+        QCOMPARE(editor->text(), text);
+        QVERIFY(editor->document()->characterCount() < text.size() / 2); // shown at once, not whole
+
+        QString expected = text;
+        if (firstAction == u"type at start") {
+            QTest::keyClick(editor.get(), Qt::Key_X);
+            expected.prepend(u'x');
+        } else if (firstAction == u"select all") {
+            QTest::keyClick(editor.get(), Qt::Key_A, Qt::ControlModifier);
+            QCOMPARE(editor->selLength(), text.size());
+            QCOMPARE(editor->selText(), text);
+        } else if (firstAction == u"insertion") {
+            editor->setSelStart(int(text.size()) - 2);
+            const int at = editor->selStart();
+            QVERIFY(at >= text.size() - 3);
+            editor->setSelText(QStringLiteral("<end>"));
+            expected.insert(at, QStringLiteral("<end>"));
+        }
+        QCOMPARE(editor->text(), expected);
+        QTRY_VERIFY_WITH_TIMEOUT(editor->document()->characterCount() - 1 == expected.size() - pairCount(expected), 20000);
+        QCOMPARE(editor->text(), expected);
+        verifyDrawn();
+        editor->setSelStart(int(expected.size()) - 7);
+        QCOMPARE(editor->selStart(), int(expected.size()) - 7 - (betweenCrLf(expected, int(expected.size()) - 7) ? 1 : 0));
+        editor->setSelStart(0);
+        editor->setSelLength(int(expected.size()));
+        QCOMPARE(editor->selText(), expected);
+        QCOMPARE(changes->count(), firstAction == u"wait" || firstAction == u"select all" ? 1 : 2);
+    }
+
     void paste_data()
     {
         QTest::addColumn<QString>("text");

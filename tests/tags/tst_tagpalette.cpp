@@ -432,6 +432,9 @@ void TestTagPalette::fitsItsSpace()
     }
     QCOMPARE(palette.bars->size(), QSize(TagBarMetrics::Width, TagBarMetrics::Height));
     verifyApart(palette.bars);
+    for (QPushButton *button : palette.bars->findChildren<QPushButton *>())
+        QVERIFY2(QFontMetrics(button->font()).horizontalAdvance(button->text().remove(QLatin1Char('&'))) <= button->width(),
+                 qPrintable(button->objectName()));
 }
 
 QTEST_MAIN(TestTagPalette)

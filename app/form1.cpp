@@ -41,6 +41,7 @@ Form1::Form1(Interaction interaction, SettingsStore &settings, QString programFo
     History.historyFolder = chooseHistoryFolder(m_programFolder);
     createControls();
     connectMenus();
+    connectPickerButtons();
     // Design size of the client area: 9420 x 8280 twips.
     resize(twipsToPixels(9420), twipsToPixels(8280) + menuBar()->sizeHint().height());
 }

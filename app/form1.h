@@ -105,6 +105,7 @@ protected:
 private:
     void createControls();
     void connectMenus();
+    void connectPickerButtons();
     void splashMessage(const QString &message, bool pump);
     void Text2_Change();
     bool writeDocument(const QString &path);

@@ -33,7 +33,7 @@ constexpr int kSmallRange = 64;
 // that fills any screen and go on in pieces the event loop interleaves with painting.
 constexpr qsizetype kWholeAtOnce = 256 * 1024;
 constexpr qsizetype kFirstPiece = 32 * 1024;
-constexpr qsizetype kPiece = 256 * 1024;
+constexpr qsizetype kPiece = 64 * 1024;
 
 QChar shownAs(QChar c)
 {

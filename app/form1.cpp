@@ -7,6 +7,8 @@
 #include "settingsstore.h"
 #include "sourceeditor.h"
 #include "tagbars.h"
+#include "custombuttons.h"
+#include "elementbuttons.h"
 #include "tagbuttons.h"
 #include "textfile.h"
 #include "windowtitle.h"
@@ -159,6 +161,9 @@ void Form1::load(const std::optional<QString> &commandLine)
     splashMessage(QStringLiteral("ﾀｸﾞの定義中"), true);
     FillTagTables(Tags);
     ConnectTagButtons(Palette, *Text2, Tags);
+    ConnectElementButtons(Palette, *Text2, m_interaction, this);
+    ConnectCustomButtons(Palette, *Text2);
+    tagMenus = FillTagMenus(menu.tSyu, menu.tTan, Tags, *Text2);
 
     LayoutMainWindow();
 

@@ -5,6 +5,7 @@
 #include "previewrefresh.h"
 #include "programstate.h"
 #include "storedsettings.h"
+#include "tagmenus.h"
 #include "tagpalette.h"
 #include "tagtables.h"
 #include "textencoding.h"
@@ -50,6 +51,7 @@ public:
     QCheckBox *Check2 = nullptr;
     TagPalette Palette;
     MainMenu menu;
+    TagMenus tagMenus; // TagSyu, TagTan
     QList<QAction *> fileSaikin; // the recent-file entries 1 to RecentCount
 
     ProgramState Program;

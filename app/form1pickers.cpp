@@ -9,6 +9,7 @@
 #include "pickerfragments.h"
 #include "sourceeditor.h"
 #include "stylefrm.h"
+#include "tagfrm.h"
 
 #include <QPushButton>
 
@@ -44,6 +45,13 @@ void Form1::connectPickerButtons()
         showMessage(QStringLiteral("リンク先のパスを指定して下さい"), MessageIcon::None);
         choosePath();
         InsertFragment(*Text2, linkFragment(Program.ChosenPath, Text2->selText()));
+        Text2->setFocus();
+    });
+    live(Palette.Command33, [=, this] {
+        openTagDefinition(m_interaction, this, *Text2, [this](QWidget *over) {
+            openStyleSheet(m_interaction, over, Program.ChosenStyle, Program.ChosenColor);
+            return Program.ChosenStyle;
+        });
         Text2->setFocus();
     });
     live(Palette.Command37, [=, this] {

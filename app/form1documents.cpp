@@ -2,6 +2,8 @@
 // paste from file, another copy of the program, and the unsaved-changes question.
 #include "form1.h"
 
+#include "palettecaptions.h"
+
 #include "documentfilters.h"
 #include "pathrules.h"
 #include "recentfiles.h"
@@ -193,7 +195,7 @@ void Form1::rebuildRecentMenu()
     fileSaikin.clear();
     RecentCount = qint16(RecentFiles.size());
     for (int n = 1; n <= RecentFiles.size(); ++n) {
-        auto *entry = new QAction(literalMenuCaption(RecentFiles[n - 1]), menu.mmFile);
+        auto *entry = new QAction(literalCaption(RecentFiles[n - 1]), menu.mmFile);
         entry->setObjectName(QStringLiteral("fileSaikin(%1)").arg(n));
         connect(entry, &QAction::triggered, this, [this, n] { openRecentFile(n); });
         menu.mmFile->insertAction(menu.recentEnd, entry);

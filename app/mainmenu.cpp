@@ -38,13 +38,6 @@ QAction *later(QAction *action)
 
 } // namespace
 
-QString literalMenuCaption(const QString &text)
-{
-    QString caption = text;
-    caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return caption;
-}
-
 MainMenu buildMainMenu(QMenuBar *bar)
 {
     MainMenu m;

@@ -75,5 +75,4 @@ struct MainMenu {
 
 MainMenu buildMainMenu(QMenuBar *bar);
 
-// A menu caption that shows the text itself: "&" is not an access key.
-QString literalMenuCaption(const QString &text);
+

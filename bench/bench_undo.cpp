@@ -1,5 +1,6 @@
 // The snapshot taken after every keystroke, in file and in memory mode, for pages of
 // 100 KB, 1 MB and 10 MB. Writes into a temporary folder only.
+#include "htmllikepage.h"
 #include "undohistory.h"
 
 #include <QTemporaryDir>
@@ -9,23 +10,6 @@
 #include <cstdlib>
 
 namespace {
-
-// Mostly markup and ASCII with some Japanese on every line, CR LF breaks.
-QString htmlLikeText(qsizetype utf8Bytes)
-{
-    QString text;
-    text.reserve(utf8Bytes);
-    qsizetype size = 0;
-    for (int line = 0; size < utf8Bytes; ++line) {
-        const QString row = QStringLiteral("<tr><td class=\"item\">%1</td><td>日本語の説明文 %2</td>"
-                                           "<td><a href=\"page%1.htm\">details and notes</a></td></tr>\r\n")
-                                .arg(line)
-                                .arg(line % 7 == 0 ? QStringLiteral("ｶﾀｶﾅ") : QStringLiteral("text"));
-        text += row;
-        size += row.toUtf8().size();
-    }
-    return text;
-}
 
 void BM_TakeSnapshot(benchmark::State &state)
 {

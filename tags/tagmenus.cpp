@@ -1,6 +1,7 @@
 #include "tagmenus.h"
 
 #include "insertion.h"
+#include "palettecaptions.h"
 #include "sourceeditor.h"
 #include "tagtables.h"
 
@@ -9,13 +10,6 @@
 
 namespace {
 // Menu captions are the table texts as they are: "&" is shown, not an access key.
-QString literalCaption(const QString &text)
-{
-    QString caption = text;
-    caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return caption;
-}
-
 QAction *entry(QMenu *menu, const QString &name, const QString &text)
 {
     QAction *action = menu->addAction(literalCaption(text));

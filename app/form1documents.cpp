@@ -2,9 +2,8 @@
 // paste from file, another copy of the program, and the unsaved-changes question.
 #include "form1.h"
 
-#include "palettecaptions.h"
-
 #include "documentfilters.h"
+#include "palettecaptions.h"
 #include "pathrules.h"
 #include "recentfiles.h"
 #include "rtfreader.h"
